@@ -1,0 +1,133 @@
+// Operations of the stand-in that are still inert: they keep the contract
+// and do nothing; each returns 0 (none).
+#include "velvane_exports.h"
+
+extern "C" {
+int WINAPI skInitEngine(const char *skinFile, const char *text)
+{
+    (void)skinFile;
+    (void)text;
+    return 0;
+}
+
+int WINAPI skSkinWindow(HWND window, const char *buttonLabels)
+{
+    (void)window;
+    (void)buttonLabels;
+    return 0;
+}
+
+int WINAPI skSkinChildCtrl(HWND control, int style)
+{
+    (void)control;
+    (void)style;
+    return 0;
+}
+
+int WINAPI skSetAnchorCtrl(HWND control, int anchor)
+{
+    (void)control;
+    (void)anchor;
+    return 0;
+}
+
+int WINAPI skCreateToolTip(HWND control, const char *text)
+{
+    (void)control;
+    (void)text;
+    return 0;
+}
+
+HWND WINAPI skClockCtrl(HWND parent, const char *image, int x, int y, int width, int height, int id, int argb1, int argb2, int flags)
+{
+    (void)parent;
+    (void)image;
+    (void)x;
+    (void)y;
+    (void)width;
+    (void)height;
+    (void)id;
+    (void)argb1;
+    (void)argb2;
+    (void)flags;
+    return 0;
+}
+
+HWND WINAPI skButtonImage(HWND parent, const char *image, int x, int y, int id, int frames)
+{
+    (void)parent;
+    (void)image;
+    (void)x;
+    (void)y;
+    (void)id;
+    (void)frames;
+    return 0;
+}
+
+HWND WINAPI skKnobGauge(HWND parent, const char *image, int x, int y, int width, int height, int id, int minimum, int maximum, int position, int flags)
+{
+    (void)parent;
+    (void)image;
+    (void)x;
+    (void)y;
+    (void)width;
+    (void)height;
+    (void)id;
+    (void)minimum;
+    (void)maximum;
+    (void)position;
+    (void)flags;
+    return 0;
+}
+
+int WINAPI skGaugeGetPos(HWND gauge)
+{
+    (void)gauge;
+    return 0;
+}
+
+int WINAPI skGaugeSetPos(HWND gauge, int position, int redraw)
+{
+    (void)gauge;
+    (void)position;
+    (void)redraw;
+    return 0;
+}
+
+int WINAPI skBorder(HWND control, int x, int y, int width, int height, int style, int show)
+{
+    (void)control;
+    (void)x;
+    (void)y;
+    (void)width;
+    (void)height;
+    (void)style;
+    (void)show;
+    return 0;
+}
+
+int WINAPI skCreateDW(HWND window)
+{
+    (void)window;
+    return 0;
+}
+
+int WINAPI skDestroyDW(int *dw)
+{
+    (void)dw;
+    return 0;
+}
+
+HWND WINAPI skGetDWMregion(HWND window)
+{
+    (void)window;
+    return 0;
+}
+
+int WINAPI skGetSystemMetrics(int index)
+{
+    (void)index;
+    return 0;
+}
+
+}

@@ -1,0 +1,3 @@
+// The stand-in VELVANE.DLL implements the controller's declarations.
+#pragma once
+#include "controller/outside/velvane.h"
