@@ -1,6 +1,8 @@
 // The plug-in's one export: the host calls VumoProc once per event.
 #include "plugin_record.h"
 #include "vortiq_state.h"
+#include "scene.h"
+#include "textures.h"
 #include "../common/bounded_text.h"
 
 TextureSlot TextureSlots[TEXTURE_SLOT_COUNT];
@@ -31,10 +33,10 @@ extern "C" int32_t WINAPI VumoProc(PluginRecord *record)
     if (!record) return -1;
     switch (record->message) {
     case PLUGIN_INFO: OnInfo(record); break;
-    case PLUGIN_RENDER:
-    case PLUGIN_CREATE:
-    case PLUGIN_SIZE:
-    case PLUGIN_DESTROY: break;
+    case PLUGIN_RENDER: OnRender(record); break;
+    case PLUGIN_CREATE: OnCreate(record); break;
+    case PLUGIN_SIZE: OnSize(record); break;
+    case PLUGIN_DESTROY: ReleaseTextures(1, TextureSlotCount); break;
     default:
         if (record->message < PLUGIN_FIRST_CODE || record->message > PLUGIN_LAST_CODE) return -1;
         break;
