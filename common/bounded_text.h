@@ -22,6 +22,7 @@ inline size_t AppendText(char *dst, size_t cap, const char *src)
 {
     if (!dst || cap == 0) return 0;
     size_t used = 0;
-    while (used + 1 < cap && dst[used]) ++used;
+    while (used + 1 < cap && dst[used])
+        ++used;
     return used + CopyText(dst + used, cap - used, src);
 }

@@ -21,19 +21,19 @@ const size_t PLUGIN_NAME_SIZE = 32;
 const size_t PLUGIN_AUTHOR_SIZE = 64;
 
 struct PluginRecord {
-    int32_t message;            // host to plug-in: message code
-    HWND window;                // host's drawing window
-    HDC deviceContext;          // device context of that window
-    HGLRC renderContext;        // host's OpenGL rendering context
-    uint16_t level1;            // audio level
-    uint16_t level2;            // audio level, treated like level1
+    int32_t message;                 // host to plug-in: message code
+    HWND window;                     // host's drawing window
+    HDC deviceContext;               // device context of that window
+    HGLRC renderContext;             // host's OpenGL rendering context
+    uint16_t level1;                 // audio level
+    uint16_t level2;                 // audio level, treated like level1
     char name[PLUGIN_NAME_SIZE];     // plug-in to host: display name
     char author[PLUGIN_AUTHOR_SIZE]; // plug-in to host: author text
-    int32_t infoValue1;         // plug-in to host: 1
-    int32_t infoValue2;         // plug-in to host: 1
-    uint32_t backColor;         // host to plug-in: ARGB background colour
-    const float *spectrum;      // host's spectrum array
-    uint16_t spectrumBound;     // highest valid index of spectrum
+    int32_t infoValue1;              // plug-in to host: 1
+    int32_t infoValue2;              // plug-in to host: 1
+    uint32_t backColor;              // host to plug-in: ARGB background colour
+    const float *spectrum;           // host's spectrum array
+    uint16_t spectrumBound;          // highest valid index of spectrum
 };
 
 static_assert(sizeof(void *) == 4, "the plug-in is a 32-bit library");

@@ -24,7 +24,8 @@ DriveAndFolder CurrentDriveAndFolder()
     CopyText(r.drive, 3, current);
     CopyText(r.folder, sizeof r.folder, n > 2 ? current + 2 : "");
     size_t len = strlen(r.folder);
-    while (len > 0 && r.folder[len - 1] == '\\') r.folder[--len] = 0;
+    while (len > 0 && r.folder[len - 1] == '\\')
+        r.folder[--len] = 0;
     AppendText(r.folder, sizeof r.folder, "\\");
     return r;
 }
@@ -42,7 +43,8 @@ FolderAndFile SplitPath(const char *path)
         CopyText(r.folder, sizeof r.folder, current.drive);
         AppendText(r.folder, sizeof r.folder, current.folder);
     }
-    if (b > 0) CopyText(r.file, sizeof r.file, path + b);
+    if (b > 0)
+        CopyText(r.file, sizeof r.file, path + b);
     else {
         // a drive-relative name such as C:picture.png keeps the part after ':'
         const char *colon = strchr(path, ':');

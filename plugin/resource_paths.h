@@ -4,12 +4,12 @@
 #include <windows.h>
 
 struct DriveAndFolder {
-    char drive[MAX_PATH];   // e.g. "C:"
-    char folder[MAX_PATH];  // e.g. "\Work\Sub\"
+    char drive[MAX_PATH];  // e.g. "C:"
+    char folder[MAX_PATH]; // e.g. "\Work\Sub\"
 };
 
 struct FolderAndFile {
-    char folder[MAX_PATH];  // ends in a backslash
+    char folder[MAX_PATH]; // ends in a backslash
     char file[MAX_PATH];
 };
 

@@ -13,7 +13,7 @@ static const char TEXTURE_FILE[] = "Texture\\Didudi.png";
 static const double LEVEL_DIVISOR = 700.0;
 static const double STEP_DIVISOR = 7.0;
 static const double FIELD_OF_VIEW = 35.0;
-static const float NEAR_PLANE = 0.1f;  // widened to double as a float
+static const float NEAR_PLANE = 0.1f; // widened to double as a float
 static const double FAR_PLANE = 150.0;
 static const int BAND_VALUES = 256;
 
@@ -31,9 +31,15 @@ double LoudnessStep(unsigned int level1, unsigned int level2)
 }
 
 // The square root of a negative number is taken as the number itself.
-static double RootOrSelf(double v) { return v < 0 ? v : sqrt(v); }
+static double RootOrSelf(double v)
+{
+    return v < 0 ? v : sqrt(v);
+}
 
-float BandLevel(float value) { return (float)RootOrSelf(2.0 * RootOrSelf(value)); }
+float BandLevel(float value)
+{
+    return (float)RootOrSelf(2.0 * RootOrSelf(value));
+}
 
 void ReadBandLevels(const PluginRecord *record, float levels[256])
 {
@@ -41,11 +47,15 @@ void ReadBandLevels(const PluginRecord *record, float levels[256])
     // are read, and no array at all is silence
     int last = record->spectrum ? record->spectrumBound : -1;
     if (last > BAND_VALUES - 1) last = BAND_VALUES - 1;
-    for (int k = 0; k < BAND_VALUES; ++k) levels[k] = k <= last ? BandLevel(record->spectrum[k]) : 0.0f;
+    for (int k = 0; k < BAND_VALUES; ++k)
+        levels[k] = k <= last ? BandLevel(record->spectrum[k]) : 0.0f;
 }
 
 // The low eight bits of the rounded value, read as a two's-complement byte.
-static signed char ToGlByte(double v) { return (signed char)(unsigned char)(RoundHalfEven(v) & 0xFF); }
+static signed char ToGlByte(double v)
+{
+    return (signed char)(unsigned char)(RoundHalfEven(v) & 0xFF);
+}
 
 void BandColor(int i, float level, signed char rgb[3])
 {

@@ -2,7 +2,7 @@
 #pragma once
 #include "plugin_record.h"
 
-const int BAND_COUNT_DRAWN = 51;  // bands 1..51, from the 0.1 step up to 6.0
+const int BAND_COUNT_DRAWN = 51; // bands 1..51, from the 0.1 step up to 6.0
 
 void OnCreate(const PluginRecord *record);
 void OnSize(const PluginRecord *record);

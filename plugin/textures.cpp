@@ -60,7 +60,7 @@ static bool DrawIntoPixels(GpImage *image, UINT w, UINT h, const TextureFit &fit
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = fit.width;
-    info.bmiHeader.biHeight = fit.height;  // positive: rows bottom-up
+    info.bmiHeader.biHeight = fit.height; // positive: rows bottom-up
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
@@ -76,8 +76,8 @@ static bool DrawIntoPixels(GpImage *image, UINT w, UINT h, const TextureFit &fit
         GpGraphics *graphics = NULL;
         if (GdipCreateFromHDC(memory, &graphics) == Gdiplus::Ok) {
             GdipSetInterpolationMode(graphics, Gdiplus::InterpolationModeHighQuality);
-            if (GdipDrawImageRectRectI(graphics, image, fit.x, fit.y, fit.drawWidth, fit.drawHeight, 0, 0, w, h,
-                                       Gdiplus::UnitPixel, NULL, NULL, NULL) == Gdiplus::Ok) {
+            if (GdipDrawImageRectRectI(graphics, image, fit.x, fit.y, fit.drawWidth, fit.drawHeight, 0, 0, w,
+                                       h, Gdiplus::UnitPixel, NULL, NULL, NULL) == Gdiplus::Ok) {
                 GdipFlush(graphics, Gdiplus::FlushIntentionSync);
                 pixels.assign((size_t)fit.width * fit.height * 4, 0);
                 if (GetDIBits(memory, surface, 0, fit.height, pixels.data(), &info, DIB_RGB_COLORS)) {
@@ -149,7 +149,8 @@ void ReleaseTextures(int first, int count)
     if (any) glDeleteTextures(count, names);
     // a deleted name may be handed out again to the host: forget it, so that
     // a later build or release cannot delete someone else's texture
-    for (int k = 0; k < count; ++k) TextureSlots[first - 1 + k].texture = 0;
+    for (int k = 0; k < count; ++k)
+        TextureSlots[first - 1 + k].texture = 0;
 }
 
 void BuildTextures(int first, int count)
@@ -165,7 +166,7 @@ void BuildTextures(int first, int count)
         pixels.clear();
         int width = 0, height = 0;
         if (!LoadImagePixels(slot.path, &width, &height, pixels)) {
-            glDeleteTextures(1, &names[k]);  // generated for this slot, unused
+            glDeleteTextures(1, &names[k]); // generated for this slot, unused
             continue;
         }
         slot.texture = names[k];

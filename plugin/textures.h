@@ -3,9 +3,9 @@
 #include <vector>
 
 struct TextureFit {
-    int width, height;      // texture size from the size ladder
-    int drawWidth, drawHeight;  // picture scaled into it
-    int x, y;               // where the picture lies, centred
+    int width, height;         // texture size from the size ladder
+    int drawWidth, drawHeight; // picture scaled into it
+    int x, y;                  // where the picture lies, centred
 };
 
 void BuildTextures(int first, int count);

@@ -3,13 +3,13 @@
 #include <windows.h>
 #include <GL/gl.h>
 
-const int TEXTURE_SLOT_COUNT = 1;   // slots 1..1
-const int COLOR_RAMP_SIZE = 33;     // ramp colours 1..33
-const int BAND_TABLE_SIZE = 256;    // factor entries 0..255
+const int TEXTURE_SLOT_COUNT = 1; // slots 1..1
+const int COLOR_RAMP_SIZE = 33;   // ramp colours 1..33
+const int BAND_TABLE_SIZE = 256;  // factor entries 0..255
 
 struct TextureSlot {
-    char path[MAX_PATH];  // image path, relative to the host folder
-    GLuint texture;       // OpenGL texture name, 0 = none
+    char path[MAX_PATH]; // image path, relative to the host folder
+    GLuint texture;      // OpenGL texture name, 0 = none
 };
 
 // Slot k lives at TextureSlots[k - 1]; valid once TextureSlotCount is set by

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++-mingw-w64-i686 googletest
-  wine wine32:i386 wine64 xvfb xauth libgl1-mesa-dri:i386
+  wine wine32:i386 wine64 xvfb xauth libgl1-mesa-dri:i386 libgl1:i386 libglx-mesa0:i386
   gcc-multilib imagemagick sox lame python3
 )
 # Some machines boot with the kernel's 32-bit execution switched off; Wine's

@@ -2,8 +2,9 @@
 #include <gtest/gtest.h>
 #include "plugin_host.h"
 
-class PluginEntry : public ::testing::Test {
-protected:
+class PluginEntry : public ::testing::Test
+{
+  protected:
     void SetUp() override
     {
         plugin = LoadPlugin();
@@ -22,9 +23,8 @@ TEST_F(PluginEntry, AnswersKnownCodesWithZeroAndOthersWithMinusOne)
     };
     // create, size, render and destroy run without a context here: with no
     // current context their OpenGL calls are no-ops
-    const Case cases[] = {{0, -1}, {8, -1}, {-1, -1}, {100, -1}, {INT32_MIN, -1},
-                          {2, 0},  {5, 0},  {6, 0},   {1, 0},    {3, 0},
-                          {4, 0},  {7, 0}};
+    const Case cases[] = {{0, -1}, {8, -1}, {-1, -1}, {100, -1}, {INT32_MIN, -1}, {2, 0},
+                          {5, 0},  {6, 0},  {1, 0},   {3, 0},    {4, 0},          {7, 0}};
     for (const Case &c : cases) {
         PluginRecord record = {};
         EXPECT_EQ(SendPluginMessage(plugin, &record, c.code), c.expected) << "code " << c.code;
@@ -51,7 +51,8 @@ const unsigned char FILL = 0xA7;
 
 static void FillRecord(unsigned char *bytes)
 {
-    for (size_t i = 0; i < PROBE_SIZE; ++i) bytes[i] = (unsigned char)(FILL + i);
+    for (size_t i = 0; i < PROBE_SIZE; ++i)
+        bytes[i] = (unsigned char)(FILL + i);
 }
 
 TEST_F(PluginEntry, InfoWritesOnlyNameAuthorAndTheTwoValues)
@@ -78,8 +79,7 @@ TEST_F(PluginEntry, InfoWritesOnlyNameAuthorAndTheTwoValues)
     // untouched: the host's fields, the name past its NUL, the author past its
     // NUL, and everything from 124 on
     for (size_t i = 0; i < PROBE_SIZE; ++i) {
-        bool written = (i >= 20 && i <= 26) || (i >= 52 && i <= 52 + authorLength) ||
-                       (i >= 116 && i < 124);
+        bool written = (i >= 20 && i <= 26) || (i >= 52 && i <= 52 + authorLength) || (i >= 116 && i < 124);
         if (!written) {
             EXPECT_EQ(bytes[i], before[i]) << "byte " << i << " changed";
         }
