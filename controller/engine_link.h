@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-const int ENGINE_COMMAND_SIZE = 512;  // command buffer, at most 511 characters
+const int ENGINE_COMMAND_SIZE = 512; // command buffer, at most 511 characters
 
 void SetProperty(const char *name, LONG_PTR value);
 LONG_PTR GetProperty(const char *name);
