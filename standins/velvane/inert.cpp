@@ -1,15 +1,9 @@
-// Operations of the stand-in that are still inert: they keep the contract
-// and do nothing; each returns 0 (none).
+// Operations of the stand-in skin engine that are still inert: they keep the
+// contract and do nothing; each returns 0 (none). Real so far: skInitEngine,
+// skGetSystemMetrics (skin_file.cpp).
 #include "velvane_exports.h"
 
 extern "C" {
-int WINAPI skInitEngine(const char *skinFile, const char *text)
-{
-    (void)skinFile;
-    (void)text;
-    return 0;
-}
-
 int WINAPI skSkinWindow(HWND window, const char *buttonLabels)
 {
     (void)window;
@@ -38,7 +32,8 @@ int WINAPI skCreateToolTip(HWND control, const char *text)
     return 0;
 }
 
-HWND WINAPI skClockCtrl(HWND parent, const char *image, int x, int y, int width, int height, int id, int argb1, int argb2, int flags)
+HWND WINAPI skClockCtrl(HWND parent, const char *image, int x, int y, int width, int height, int id,
+                        int argb1, int argb2, int flags)
 {
     (void)parent;
     (void)image;
@@ -64,7 +59,8 @@ HWND WINAPI skButtonImage(HWND parent, const char *image, int x, int y, int id, 
     return 0;
 }
 
-HWND WINAPI skKnobGauge(HWND parent, const char *image, int x, int y, int width, int height, int id, int minimum, int maximum, int position, int flags)
+HWND WINAPI skKnobGauge(HWND parent, const char *image, int x, int y, int width, int height, int id,
+                        int minimum, int maximum, int position, int flags)
 {
     (void)parent;
     (void)image;
@@ -123,11 +119,4 @@ HWND WINAPI skGetDWMregion(HWND window)
     (void)window;
     return 0;
 }
-
-int WINAPI skGetSystemMetrics(int index)
-{
-    (void)index;
-    return 0;
-}
-
 }

@@ -35,11 +35,15 @@ static std::string WorkFolder()
 
 static int Insets(int out[4])
 {
-    for (int i = 0; i < 4; ++i) out[i] = V.GetSystemMetrics(SK_INSET_LEFT + i);
+    for (int i = 0; i < 4; ++i)
+        out[i] = V.GetSystemMetrics(SK_INSET_LEFT + i);
     return 1;
 }
 
-TEST(SkinFile, ExportsEveryOperation) { ASSERT_EQ(1, LoadVelvane(&V)); }
+TEST(SkinFile, ExportsEveryOperation)
+{
+    ASSERT_EQ(1, LoadVelvane(&V));
+}
 
 TEST(SkinFile, ShippedSkinFromTheCurrentFolder)
 {
@@ -58,15 +62,16 @@ TEST(SkinFile, ShippedSkinFromTheCurrentFolder)
 // a current folder that holds it, or from the program folder alone.
 struct SkinCase {
     const char *name;
-    const char *text;  // 0: no file at all
+    const char *text; // 0: no file at all
     int inProgramFolder;
     int accepted;
-    int insets[4];  // expected after the call (the previous skin stays on refusal)
+    int insets[4]; // expected after the call (the previous skin stays on refusal)
 };
 
 static const char GoodSkin[] = "# test\n[velvane-skin 1]\ninset.left = 3\ninset.top=21\r\ninset.right = 4\n"
                                "inset.bottom = 5\ncolor.frame = #102030\nfuture.key = anything\n";
-static const char ProgramSkin[] = "[velvane-skin 1]\ninset.left=1\ninset.top=2\ninset.right=3\ninset.bottom=4\n";
+static const char ProgramSkin[] =
+    "[velvane-skin 1]\ninset.left=1\ninset.top=2\ninset.right=3\ninset.bottom=4\n";
 
 static const SkinCase SkinCases[] = {
     {"Current.sks", GoodSkin, 0, 1, {3, 21, 4, 5}},
@@ -74,13 +79,25 @@ static const SkinCase SkinCases[] = {
     {"Missing.sks", 0, 0, 0, {1, 2, 3, 4}},
     {"NoHeader.sks", "inset.left=1\ninset.top=2\ninset.right=3\ninset.bottom=4\n", 0, 0, {1, 2, 3, 4}},
     {"NoBottom.sks", "[velvane-skin 1]\ninset.left=1\ninset.top=2\ninset.right=3\n", 0, 0, {1, 2, 3, 4}},
-    {"BadNumber.sks", "[velvane-skin 1]\ninset.left=x\ninset.top=2\ninset.right=3\ninset.bottom=4\n", 0, 0,
+    {"BadNumber.sks",
+     "[velvane-skin 1]\ninset.left=x\ninset.top=2\ninset.right=3\ninset.bottom=4\n",
+     0,
+     0,
      {1, 2, 3, 4}},
-    {"TooWide.sks", "[velvane-skin 1]\ninset.left=900\ninset.top=2\ninset.right=3\ninset.bottom=4\n", 0, 0,
+    {"TooWide.sks",
+     "[velvane-skin 1]\ninset.left=900\ninset.top=2\ninset.right=3\ninset.bottom=4\n",
+     0,
+     0,
      {1, 2, 3, 4}},
-    {"BadColor.sks", "[velvane-skin 1]\ninset.left=1\ninset.top=2\ninset.right=3\ninset.bottom=4\ncolor.edge=red\n",
-     0, 0, {1, 2, 3, 4}},
-    {"NoEquals.sks", "[velvane-skin 1]\ninset.left=1\ninset.top=2\ninset.right=3\ninset.bottom=4\njunk\n", 0, 0,
+    {"BadColor.sks",
+     "[velvane-skin 1]\ninset.left=1\ninset.top=2\ninset.right=3\ninset.bottom=4\ncolor.edge=red\n",
+     0,
+     0,
+     {1, 2, 3, 4}},
+    {"NoEquals.sks",
+     "[velvane-skin 1]\ninset.left=1\ninset.top=2\ninset.right=3\ninset.bottom=4\njunk\n",
+     0,
+     0,
      {1, 2, 3, 4}},
     {"Empty.sks", "", 0, 0, {1, 2, 3, 4}},
 };
