@@ -87,11 +87,16 @@ static void SendWithArgument(const char *word, const char *argument)
     SendEngineCommand(text);
 }
 
+void FormatParentCommand(HWND main, char *text, size_t size)
+{
+    // the handle unsigned, each number after one blank
+    snprintf(text, size, "PARENT, %lu, %d", (unsigned long)(UINT_PTR)main, PARENT_CONSTANT);
+}
+
 void SendParent()
 {
     char text[ENGINE_COMMAND_SIZE] = {};
-    // the handle unsigned, each number after one blank
-    snprintf(text, sizeof text, "PARENT, %lu, %d", (unsigned long)(UINT_PTR)MainWindow, PARENT_CONSTANT);
+    FormatParentCommand(MainWindow, text, sizeof text);
     SendEngineCommand(text);
 }
 

@@ -9,6 +9,8 @@ void SetProperty(const char *name, LONG_PTR value);
 LONG_PTR GetProperty(const char *name);
 HWND FindEngineWindow();
 LRESULT SendEngineCommand(const char *text);
+// "PARENT," with the main window handle written unsigned, and the constant.
+void FormatParentCommand(HWND main, char *text, size_t size);
 void SendParent();
 void SendPlay(const char *path);
 void SendStop();
