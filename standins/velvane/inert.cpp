@@ -1,34 +1,14 @@
 // Operations of the stand-in skin engine that are still inert: they keep the
-// contract and do nothing; each returns 0 (none). Real so far: skInitEngine,
-// skGetSystemMetrics (skin_file.cpp).
+// contract and do nothing; each returns 0 (none). Real: skInitEngine and
+// skGetSystemMetrics (skin_file.cpp), skSkinWindow (frame.cpp), skSetAnchorCtrl
+// (anchors.cpp), skCreateToolTip (tooltip.cpp).
 #include "velvane_exports.h"
 
 extern "C" {
-int WINAPI skSkinWindow(HWND window, const char *buttonLabels)
-{
-    (void)window;
-    (void)buttonLabels;
-    return 0;
-}
-
 int WINAPI skSkinChildCtrl(HWND control, int style)
 {
     (void)control;
     (void)style;
-    return 0;
-}
-
-int WINAPI skSetAnchorCtrl(HWND control, int anchor)
-{
-    (void)control;
-    (void)anchor;
-    return 0;
-}
-
-int WINAPI skCreateToolTip(HWND control, const char *text)
-{
-    (void)control;
-    (void)text;
     return 0;
 }
 
