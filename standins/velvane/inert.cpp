@@ -1,7 +1,8 @@
 // Operations of the stand-in skin engine that are still inert: they keep the
 // contract and do nothing; each returns 0 (none). Real: skInitEngine and
 // skGetSystemMetrics (skin_file.cpp), skSkinWindow (frame.cpp), skSetAnchorCtrl
-// (anchors.cpp), skCreateToolTip (tooltip.cpp).
+// (anchors.cpp), skCreateToolTip (tooltip.cpp), skButtonImage, skKnobGauge,
+// skGaugeGetPos, skGaugeSetPos (widgets.cpp).
 #include "velvane_exports.h"
 
 extern "C" {
@@ -25,48 +26,6 @@ HWND WINAPI skClockCtrl(HWND parent, const char *image, int x, int y, int width,
     (void)argb1;
     (void)argb2;
     (void)flags;
-    return 0;
-}
-
-HWND WINAPI skButtonImage(HWND parent, const char *image, int x, int y, int id, int frames)
-{
-    (void)parent;
-    (void)image;
-    (void)x;
-    (void)y;
-    (void)id;
-    (void)frames;
-    return 0;
-}
-
-HWND WINAPI skKnobGauge(HWND parent, const char *image, int x, int y, int width, int height, int id,
-                        int minimum, int maximum, int position, int flags)
-{
-    (void)parent;
-    (void)image;
-    (void)x;
-    (void)y;
-    (void)width;
-    (void)height;
-    (void)id;
-    (void)minimum;
-    (void)maximum;
-    (void)position;
-    (void)flags;
-    return 0;
-}
-
-int WINAPI skGaugeGetPos(HWND gauge)
-{
-    (void)gauge;
-    return 0;
-}
-
-int WINAPI skGaugeSetPos(HWND gauge, int position, int redraw)
-{
-    (void)gauge;
-    (void)position;
-    (void)redraw;
     return 0;
 }
 
