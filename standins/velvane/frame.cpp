@@ -236,6 +236,13 @@ static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPAR
             return 0;
         }
         break;
+    case WM_ERASEBKGND: {
+        // The main window has no background brush of its own: the skin gives it one.
+        RECT c;
+        GetClientRect(window, &c);
+        FillColor((HDC)wParam, &c, Skin.controlColor);
+        return 1;
+    }
     case WM_SIZE:
     case WM_ACTIVATE: RedrawWindow(window, 0, 0, RDW_FRAME | RDW_INVALIDATE); break;
     case WM_NCDESTROY:

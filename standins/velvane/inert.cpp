@@ -2,17 +2,11 @@
 // contract and do nothing; each returns 0 (none). Real: skInitEngine and
 // skGetSystemMetrics (skin_file.cpp), skSkinWindow (frame.cpp), skSetAnchorCtrl
 // (anchors.cpp), skCreateToolTip (tooltip.cpp), skButtonImage, skKnobGauge,
-// skGaugeGetPos, skGaugeSetPos (widgets.cpp).
+// skGaugeGetPos, skGaugeSetPos (widgets.cpp), skSkinChildCtrl, skBorder
+// (child_skin.cpp), skCreateDW, skDestroyDW, skGetDWMregion (dim_window.cpp).
 #include "velvane_exports.h"
 
 extern "C" {
-int WINAPI skSkinChildCtrl(HWND control, int style)
-{
-    (void)control;
-    (void)style;
-    return 0;
-}
-
 HWND WINAPI skClockCtrl(HWND parent, const char *image, int x, int y, int width, int height, int id,
                         int argb1, int argb2, int flags)
 {
@@ -26,36 +20,6 @@ HWND WINAPI skClockCtrl(HWND parent, const char *image, int x, int y, int width,
     (void)argb1;
     (void)argb2;
     (void)flags;
-    return 0;
-}
-
-int WINAPI skBorder(HWND control, int x, int y, int width, int height, int style, int show)
-{
-    (void)control;
-    (void)x;
-    (void)y;
-    (void)width;
-    (void)height;
-    (void)style;
-    (void)show;
-    return 0;
-}
-
-int WINAPI skCreateDW(HWND window)
-{
-    (void)window;
-    return 0;
-}
-
-int WINAPI skDestroyDW(int *dw)
-{
-    (void)dw;
-    return 0;
-}
-
-HWND WINAPI skGetDWMregion(HWND window)
-{
-    (void)window;
     return 0;
 }
 }

@@ -92,3 +92,33 @@ TEST(Widgets, ButtonClickAndGaugeTurns)
     EXPECT_EQ(expected, Log) << "expected " << Show(expected) << "\n  actual " << Show(Log);
     DestroyWindow(parent);
 }
+
+TEST(Widgets, DimWindowAroundADialogAndNoRegionWindow)
+{
+    ASSERT_TRUE(W.CreateDW);
+    HWND owner = MakeParent();
+    int dw = W.CreateDW(owner);
+    HWND dim = (HWND)(INT_PTR)dw;
+    ASSERT_TRUE(IsWindow(dim));
+    EXPECT_EQ(owner, GetWindow(dim, GW_OWNER));
+    EXPECT_TRUE(IsWindowVisible(dim));
+    RECT a, b;
+    GetWindowRect(owner, &a);
+    GetWindowRect(dim, &b);
+    EXPECT_TRUE(EqualRect(&a, &b));
+    EXPECT_NE(0, W.DestroyDW(&dw));
+    EXPECT_EQ(0, dw);
+    EXPECT_FALSE(IsWindow(dim));
+    EXPECT_EQ(0, W.DestroyDW(&dw)); // a second end does nothing
+    EXPECT_EQ(0, W.DestroyDW(0));
+    EXPECT_EQ((HWND)0, W.GetDWMregion(owner));
+
+    HWND box = CreateWindowExA(0, "BUTTON", "x", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 10, 10, 90, 16,
+                               owner, (HMENU)1003, 0, 0);
+    EXPECT_NE(0, W.SkinChildCtrl(box, 0));
+    EXPECT_NE(0, W.Border(box, 9, 9, 92, 18, 0, 1));
+    HDC dc = GetDC(box);
+    EXPECT_NE(0, SendMessageA(owner, WM_CTLCOLORSTATIC, (WPARAM)dc, (LPARAM)box)); // the skin's brush
+    ReleaseDC(box, dc);
+    DestroyWindow(owner);
+}
