@@ -54,7 +54,7 @@ static void PaintClock(HWND w, ClockWidget *c)
     char text[16];
     snprintf(text, sizeof text, "%02u:%02u:%02u", t.wHour, t.wMinute, t.wSecond);
     if (!c->strip) {
-        HFONT font = CreateFontA(-(r.bottom - 4), 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+        HFONT font = CreateFontA(-(r.bottom - 10), 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
                                  ANTIALIASED_QUALITY, FIXED_PITCH, "Courier New");
         HGDIOBJ old = SelectObject(dc, font);
         SetBkMode(dc, TRANSPARENT);

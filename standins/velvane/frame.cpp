@@ -236,6 +236,13 @@ static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPAR
             return 0;
         }
         break;
+    case WM_PAINT:
+    case WM_WINDOWPOSCHANGED: {
+        // Moves without repaint and the slide-in leave the frame unpainted otherwise.
+        LRESULT r = DefSubclassProc(window, message, wParam, lParam);
+        PaintFrame(window, flags);
+        return r;
+    }
     case WM_ERASEBKGND: {
         // The main window has no background brush of its own: the skin gives it one.
         RECT c;
@@ -257,6 +264,11 @@ extern "C" int WINAPI skSkinWindow(HWND window, const char *buttonLabels)
 {
     if (!IsWindow(window) || !Skin.loaded) return 0;
     if (!SetWindowSubclass(window, FrameProc, FRAME_SUBCLASS_ID, ButtonsFromLabels(buttonLabels))) return 0;
+    // The skin draws caption and frame itself; with the platform's caption and
+    // sizing frame in the style, a window manager (Wine's X11 driver included)
+    // would take that part of the window for its own decorations.
+    LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+    SetWindowLongPtrA(window, GWL_STYLE, style & ~(LONG_PTR)(WS_CAPTION | WS_THICKFRAME));
     SetWindowPos(window, 0, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return 1;
