@@ -31,6 +31,9 @@ prepare_emulation() {
     gcc -m32 -O2 -shared -fPIC "$here/qemu-reserve.c" -o "$so" -ldl
   fi
   echo "export QEMU_SET_ENV=LD_PRELOAD=$so"
+  # Mesa's llvmpipe compiles for the CPU it is told of; qemu's default model
+  # invites vector instructions its translator mishandles, and drawing crashes
+  echo "export QEMU_CPU=Nehalem"
 }
 
 free_display() {
