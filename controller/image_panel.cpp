@@ -16,6 +16,12 @@ static const int ANCHOR_CENTRED = 13;
 
 int RoundHalfEven(double value)
 {
+    // lrint rounds halves to even in the default rounding mode; values that
+    // no int can hold (a fit of zero height gives an infinite zoom) are held
+    // at the ends of the range instead of wrapping
+    if (value != value) return 0;
+    if (value >= 2147483647.0) return 2147483647;
+    if (value <= -2147483648.0) return (int)-2147483647 - 1;
     return (int)lrint(value);
 }
 
@@ -53,9 +59,12 @@ void LoadPicture(const char *path)
     GetClientRect(ImageControl, &client);
     int x = 0, y = 0, fw = 0, fh = 0;
     ZI_Iconise(ImageFileWidth, ImageFileHeight, client.right, client.bottom, &x, &y, &fw, &fh);
-    float ratio = fh < fw ? (float)fw / (float)fh : 1.0f;
+    // a fit of no height would make the ratio infinite: the bitmap's own
+    // fitting factor is used then, as for a picture taller than wide
+    float ratio = fh < fw && fh > 0 ? (float)fw / (float)fh : 1.0f;
     float zoom = BitmapWidth ? (float)(fitW / (BitmapWidth / ratio)) : 0.0f;
-    SendMessageA(ZoomTrackbar(), TBM_SETPOS, 1, RoundHalfEven(1000.0 * zoom));
+    int position = RoundHalfEven(1000.0 * zoom);
+    SendMessageA(ZoomTrackbar(), TBM_SETPOS, 1, position);
 
     GetClientRect(ImageControl, &client);
     x = RoundHalfEven((client.right - BitmapWidth) / 2.0);
@@ -67,9 +76,10 @@ void LoadPicture(const char *path)
     SetFocus(ImageControl);
     ZI_SetObjectFocusID(PICTURE_OBJECT);
     PictureObjectId = PICTURE_OBJECT;
-    // the trackbar now stands at this zoom: a scroll that keeps it changes
-    // nothing, and any other position, also the one of the old picture, zooms
-    LastZoom = zoom;
+    // LastZoom takes the zoom of the position the trackbar now stands at:
+    // a scroll that leaves the thumb there changes nothing, and every other
+    // position zooms the new picture, the one the old picture was left at too
+    LastZoom = position * ZOOM_PER_POSITION;
     ZD_SetObjectVisibility(PICTURE_OBJECT, 1);
     ZI_UpdateWindow(ImageControl, 0);
 }
