@@ -1,12 +1,9 @@
-// Operations of the stand-in that are still inert: they keep the contract
-// and do nothing; each returns 0 (none).
+// Operations of the stand-in PICTORA.DLL that are still inert: they keep the
+// contract and do nothing; each returns 0 (none). Still inert: every call but
+// zInstance and ZI_Iconise (control.cpp, fit.cpp).
 #include "pictora_exports.h"
 
 extern "C" {
-HINSTANCE WINAPI zInstance()
-{
-    return 0;
-}
 
 BSTR WINAPI ZI_LoadDialog(HWND owner)
 {
@@ -54,18 +51,6 @@ int WINAPI ZI_GetBitmapSize(HBITMAP bitmap, int *width, int *height)
     return 0;
 }
 
-int WINAPI ZI_Iconise(int width, int height, int boxWidth, int boxHeight, int *x, int *y, int *fitWidth, int *fitHeight)
-{
-    (void)width;
-    (void)height;
-    (void)boxWidth;
-    (void)boxHeight;
-    (void)x;
-    (void)y;
-    (void)fitWidth;
-    (void)fitHeight;
-    return 0;
-}
 
 int WINAPI ZD_ColorARGB(int alpha, int rgb)
 {
