@@ -12,7 +12,11 @@ static void OrderBehindAnchor(HWND engine)
 {
     HWND anchor = skGetDWMregion(MainWindow);
     if (!anchor) anchor = MainWindow;
-    SetWindowPos(engine, GetWindow(anchor, GW_HWNDNEXT), 0, 0, 0, 0, BEHIND_ANCHOR);
+    // with no window behind the anchor, a null handle would mean HWND_TOP and
+    // lift the engine window over the controller: it goes to the bottom then
+    HWND after = GetWindow(anchor, GW_HWNDNEXT);
+    if (!after) after = HWND_BOTTOM;
+    SetWindowPos(engine, after, 0, 0, 0, 0, BEHIND_ANCHOR);
 }
 
 void DockEngineWindow()
