@@ -6,10 +6,25 @@
 
 #include "pictora_host.h"
 
+// Before any test loads the library: whether the class exists yet.
+static int ClassBeforeLoad = -1;
+
+class BeforeLoad : public ::testing::Environment
+{
+  public:
+    void SetUp() override
+    {
+        WNDCLASSA wc = {};
+        ClassBeforeLoad =
+            GetModuleHandleA("PICTORA.DLL") ? -2 : GetClassInfoA(GetModuleHandleA(0), PICTORA_CLASS, &wc);
+    }
+};
+static ::testing::Environment *const Before = ::testing::AddGlobalTestEnvironment(new BeforeLoad);
+
 TEST(PictoraLibrary, LoadingRegistersTheControlClassAndExportsEveryCall)
 {
+    EXPECT_EQ(0, ClassBeforeLoad) << "-2: loaded before the tests; 1: the class existed without the library";
     WNDCLASSA wc = {};
-    EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(0), PICTORA_CLASS, &wc)) << "registered before load";
     PictoraCalls c = {};
     ASSERT_TRUE(LoadPictora(&c)) << "PICTORA.DLL missing or an export not found by its plain name";
     // A global class: the caller creates the control with its own instance handle.
