@@ -53,14 +53,20 @@ FolderAndFile SplitPath(const char *path)
     return r;
 }
 
+bool IsTestHostPath(const char *path)
+{
+    size_t n = path ? strlen(path) : 0;
+    size_t tail = sizeof TEST_HOST_NAME - 1;
+    return n >= tail && lstrcmpiA(path + n - tail, TEST_HOST_NAME) == 0;
+}
+
 void HostProgramPath(char *out, size_t size)
 {
     char path[MAX_PATH] = {};
     DWORD n = GetModuleFileNameA(NULL, path, sizeof path);
     if (n > sizeof path - 1) n = sizeof path - 1;
     path[n] = 0;
-    size_t tail = sizeof TEST_HOST_NAME - 1;
-    if (n >= tail && lstrcmpiA(path + n - tail, TEST_HOST_NAME) == 0) {
+    if (IsTestHostPath(path)) {
         char current[290] = {};
         GetCurrentDirectoryA(sizeof current, current);
         CopyText(path, sizeof path, current);

@@ -17,6 +17,8 @@ bool FileExists(const char *path);
 // The host program's file; under a host named wdtst.exe, a file of that name
 // in the current directory instead.
 void HostProgramPath(char *out, size_t size);
+// True for a program path ending in \wdtst.exe, in any case.
+bool IsTestHostPath(const char *path);
 FolderAndFile SplitPath(const char *path);
 DriveAndFolder CurrentDriveAndFolder();
 // A resource path taken relative to the host folder unless it already holds it.

@@ -52,9 +52,14 @@ void ReadBandLevels(const PluginRecord *record, float levels[256])
 }
 
 // The low eight bits of the rounded value, read as a two's-complement byte.
+// Taken with fmod so that a level beyond the range of long (a host's stray
+// huge value) still wraps as an integer would; NaN and infinity give 0.
 static signed char ToGlByte(double v)
 {
-    return (signed char)(unsigned char)(RoundHalfEven(v) & 0xFF);
+    double low = fmod(nearbyint(v), 256.0);
+    if (!isfinite(low)) return 0;
+    if (low < 0) low += 256.0;
+    return (signed char)(unsigned char)(int)low;
 }
 
 void BandColor(int i, float level, signed char rgb[3])

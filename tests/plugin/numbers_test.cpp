@@ -71,9 +71,16 @@ TEST(SceneNumbers, BandColoursAreCrossedAndWrapAsGlBytes)
         signed char r, g, b;
     };
     const Case cases[] = {
-        {1, 1.0f, 116, 22, 1}, {40, 1.0f, 0, 0, -1},   // 255 read as a signed byte
-        {40, 0.4f, 0, 0, 102}, {40, 0.6f, 0, 0, -103}, // 153 wraps
+        {1, 1.0f, 116, 22, 1},
+        {40, 1.0f, 0, 0, -1}, // 255 read as a signed byte
+        {40, 0.4f, 0, 0, 102},
+        {40, 0.6f, 0, 0, -103}, // 153 wraps
         {20, 0.0f, 0, 0, 0},
+        // beyond the range of a 32-bit integer the low eight bits still count
+        {40, 8421505.0f, -64, -64, 127},
+        {40, -8421505.0f, 64, 64, -127},
+        {40, INFINITY, 0, 0, 0},
+        {40, NAN, 0, 0, 0},
     };
     for (const Case &c : cases) {
         signed char rgb[3];

@@ -35,20 +35,41 @@ TEST_F(InFolder, CurrentDriveAndFolder)
 
 TEST_F(InFolder, SplitPath)
 {
-    ASSERT_TRUE(SetCurrentDirectoryA("C:\\windows"));
     struct Case {
-        const char *path, *folder, *file;
+        const char *current, *path, *folder, *file;
     };
     const Case cases[] = {
-        {"C:\\Engine\\host.exe", "C:\\Engine\\", "host.exe"}, {"C:\\Engine\\", "C:\\Engine\\", ""},
-        {"picture.png", "C:\\windows\\", "picture.png"}, // no folder: the current one
-        {"C:picture.png", "C:\\windows\\", "picture.png"},    {"", "", ""},
+        {"C:\\windows", "C:\\Engine\\host.exe", "C:\\Engine\\", "host.exe"},
+        {"C:\\windows", "C:\\Engine\\", "C:\\Engine\\", ""},
+        {"C:\\windows", "picture.png", "C:\\windows\\", "picture.png"}, // no folder: the current one
+        {"C:\\windows", "C:picture.png", "C:\\windows\\", "picture.png"},
+        {"C:\\", "picture.png", "C:\\", "picture.png"}, // the root keeps one backslash
+        {"C:\\", "C:\\host.exe", "C:\\", "host.exe"},
+        {"C:\\windows", "", "", ""},
     };
     for (const Case &c : cases) {
+        ASSERT_TRUE(SetCurrentDirectoryA(c.current)) << c.current;
         FolderAndFile r = SplitPath(c.path);
-        EXPECT_STREQ(r.folder, c.folder) << c.path;
-        EXPECT_STREQ(r.file, c.file) << c.path;
+        EXPECT_STREQ(r.folder, c.folder) << c.path << " in " << c.current;
+        EXPECT_STREQ(r.file, c.file) << c.path << " in " << c.current;
     }
+}
+
+TEST(HostProgram, TestHostRuleMatchesOnlyTheWholeFileName)
+{
+    struct Case {
+        const char *path;
+        bool testHost;
+    };
+    const Case cases[] = {
+        {"C:\\Engine\\wdtst.exe", true},   {"C:\\Engine\\WDTST.EXE", true},
+        {"C:\\Engine\\WdTsT.ExE", true},   {"C:\\wdtst.exe", true},
+        {"C:\\Engine\\xwdtst.exe", false}, {"wdtst.exe", false}, // no backslash before it
+        {"C:\\Engine\\wdtst.exe2", false}, {"C:\\wdtst.exe\\host.exe", false},
+        {"C:\\Engine\\host.exe", false},   {"", false},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(IsTestHostPath(c.path), c.testHost) << c.path;
 }
 
 TEST_F(InFolder, ResourcePathsAreRelativeToTheHostFolder)

@@ -138,6 +138,7 @@ TEST_F(Scene, SizeSetsThePerspectiveOfTheClientArea)
 struct FedBackBand {
     std::vector<float> xyz; // 3 per vertex
     float rgba[4];
+    int polygons; // pieces OpenGL fed back for it
 };
 
 static std::vector<FedBackBand> RenderFeedback(const LoadedPlugin &plugin, PluginRecord *record)
@@ -153,14 +154,16 @@ static std::vector<FedBackBand> RenderFeedback(const LoadedPlugin &plugin, Plugi
         int count = (int)buffer[k + 1];
         k += 2;
         FedBackBand piece;
+        piece.polygons = 1;
         for (int v = 0; v < count; ++v, k += 7) {
             piece.xyz.insert(piece.xyz.end(), buffer + k, buffer + k + 3);
             for (int c = 0; c < 4; ++c)
                 piece.rgba[c] = buffer[k + 3 + c];
         }
-        if (!bands.empty() && memcmp(bands.back().rgba, piece.rgba, sizeof piece.rgba) == 0)
+        if (!bands.empty() && memcmp(bands.back().rgba, piece.rgba, sizeof piece.rgba) == 0) {
             bands.back().xyz.insert(bands.back().xyz.end(), piece.xyz.begin(), piece.xyz.end());
-        else
+            bands.back().polygons++;
+        } else
             bands.push_back(piece);
     }
     return bands;
@@ -222,6 +225,72 @@ static float ByteColour(int b)
     return (2 * b + 1) / 255.0f;
 }
 
+// The band colour ramp as the host's documentation lists it (red, green,
+// blue); band i is coloured from row i + 1, red from row 33 on.
+static const int RAMP[33][3] = {
+    {32, 32, 32},  {0, 44, 233},   {0, 67, 210},   {0, 89, 187},   {0, 112, 164}, {0, 135, 142},
+    {0, 159, 117}, {0, 183, 88},   {0, 207, 58},   {0, 231, 29},   {26, 234, 26}, {52, 237, 23},
+    {79, 240, 20}, {105, 243, 17}, {126, 245, 14}, {147, 248, 11}, {168, 250, 8}, {189, 253, 5},
+    {210, 255, 2}, {233, 255, 0},  {255, 255, 0},  {255, 251, 0},  {255, 235, 0}, {255, 215, 0},
+    {255, 196, 0}, {255, 176, 0},  {255, 156, 0},  {253, 137, 0},  {255, 117, 0}, {255, 97, 0},
+    {255, 78, 0},  {255, 58, 0},   {255, 0, 0},
+};
+
+// glColor3b arguments of band i for spectrum value x: crossed pairing, blue
+// scaled by 255. Only for values that stay below 128 (no wrap).
+static void ExpectedColour(int i, float x, int rgb[3])
+{
+    float level = (float)sqrt(2 * sqrt((double)x));
+    const int *c = RAMP[i < 32 ? i : 32];
+    rgb[0] = (int)lrint((double)level * ((c[2] + 1) / 256.0f) * 127.0);
+    rgb[1] = (int)lrint((double)level * ((c[1] + 1) / 256.0f) * 127.0);
+    rgb[2] = (int)lrint((double)level * ((c[0] + 1) / 256.0f) * 255.0);
+}
+
+// How far the farthest vertex lies outside the convex quadrilateral of the
+// projected corners (window x and y), 0 when all lie inside or on it.
+static double OutsideBy(const std::vector<float> &vertices, const std::vector<float> &corners)
+{
+    // orientation of the corner loop, so that "inside" is the same side of every edge
+    double area = 0;
+    for (int k = 0; k < 4; ++k) {
+        int n = (k + 1) % 4;
+        area += corners[3 * k] * corners[3 * n + 1] - corners[3 * n] * corners[3 * k + 1];
+    }
+    double sign = area < 0 ? -1 : 1, worst = 0;
+    for (size_t v = 0; v < vertices.size(); v += 3)
+        for (int k = 0; k < 4; ++k) {
+            int n = (k + 1) % 4;
+            double ex = corners[3 * n] - corners[3 * k], ey = corners[3 * n + 1] - corners[3 * k + 1];
+            double px = vertices[v] - corners[3 * k], py = vertices[v + 1] - corners[3 * k + 1];
+            double distance = sign * (ex * py - ey * px) / sqrt(ex * ex + ey * ey); // > 0 inside
+            worst = fmax(worst, -distance);
+        }
+    return worst;
+}
+
+// True when every corner lies between the near and the far plane.
+static bool InFront(const std::vector<float> &corners)
+{
+    for (size_t c = 0; c < corners.size(); c += 3)
+        if (corners[c + 2] <= 0 || corners[c + 2] >= 1) return false;
+    return true;
+}
+
+// True when all four corners project inside the viewport, so that clipping
+// cannot have cut any of them away.
+static bool InView(const std::vector<float> &corners)
+{
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    for (size_t c = 0; c < corners.size(); c += 3)
+        if (corners[c] < viewport[0] || corners[c] > viewport[0] + viewport[2] ||
+            corners[c + 1] < viewport[1] || corners[c + 1] > viewport[1] + viewport[3] ||
+            corners[c + 2] < 0 || corners[c + 2] > 1)
+            return false;
+    return true;
+}
+
 TEST_F(Scene, OneFrameDrawsFiftyOneBandsInTheirColours)
 {
     Send(PLUGIN_CREATE);
@@ -233,6 +302,29 @@ TEST_F(Scene, OneFrameDrawsFiftyOneBandsInTheirColours)
     spectrum[52] = 9.0f;
     std::vector<FedBackBand> bands = RenderFeedback(plugin, &record);
     ASSERT_EQ(bands.size(), 51u);
+    // every band in its own colour, from the ramp and its level
+    float s = 1.0f;
+    int inView = 0, inFront = 0;
+    for (int i = 1; i <= 51; ++i, s = s + 0.1f) {
+        const FedBackBand &band = bands[i - 1];
+        int rgb[3];
+        ExpectedColour(i, spectrum[i], rgb);
+        for (int k = 0; k < 3; ++k)
+            EXPECT_NEAR(band.rgba[k], ByteColour(rgb[k]), 1e-3) << "band " << i << " component " << k;
+        // every fed-back vertex lies on the band's square, clipped or not,
+        // as long as no corner lies behind the eye (its projection would flip)
+        std::vector<float> corners = ExpectedCorners(s, HalfSize(s), 0.0f);
+        if (!InFront(corners)) continue;
+        ++inFront;
+        EXPECT_LT(OutsideBy(band.xyz, corners), 0.05) << "band " << i;
+        // Mesa feeds a quad back as two triangles; more pieces mean clipping
+        if (band.polygons > 2 || !InView(corners)) continue;
+        ++inView;
+        EXPECT_EQ(band.polygons, 2) << "band " << i;
+        EXPECT_LT(Distance(band.xyz, corners), 0.05) << "band " << i;
+    }
+    EXPECT_GE(inView, 10) << "too few bands lie wholly in view to check their corners";
+    EXPECT_GE(inFront, 40) << "too few bands lie in front of the eye to check their vertices";
     struct Case {
         int band;
         int r, g, b;
@@ -275,10 +367,17 @@ TEST_F(Scene, RotationGrowsWithLoudnessAndSilenceResetsIt)
     struct Frame {
         int nonZeroIndex; // -1: a silent frame
         float rotation;   // expected Rotation after the frame
+        bool createFirst; // PLUGIN_CREATE again before the frame
     };
     const float r1 = (float)c, r2 = (float)(r1 + c), r3 = (float)(r2 + c);
-    const Frame frames[] = {{5, r1}, {5, r2}, {-1, 0.0f}, {0, r1}, {200, r2}, {255, r3}};
+    // a second PLUGIN_CREATE before a frame does not reset the rotation
+    const Frame frames[] = {{5, r1, false}, {5, r2, false},  {5, r3, true},   {-1, 0.0f, false},
+                            {0, r1, false}, {200, r2, true}, {255, r3, false}};
     for (const Frame &f : frames) {
+        if (f.createFirst) {
+            Send(PLUGIN_CREATE);
+            Send(PLUGIN_SIZE);
+        }
         for (float &v : spectrum)
             v = 0.0f;
         if (f.nonZeroIndex >= 0) spectrum[f.nonZeroIndex] = 0.5f;

@@ -123,6 +123,10 @@ TEST_F(Texture, CreatingAgainKeepsOneTextureAndDestroyDeletesIt)
     SendPluginMessage(plugin, &record, PLUGIN_CREATE);
     GLuint second = BoundByRender();
     ASSERT_NE(second, 0u);
+    ASSERT_NE(first, 0u);
+    if (first != second) {
+        EXPECT_FALSE(glIsTexture(first)) << "the first texture was not deleted";
+    }
     int alive = 0;
     for (GLuint n = 1; n < 64; ++n)
         alive += glIsTexture(n) ? 1 : 0;
@@ -138,15 +142,16 @@ TEST_F(Texture, FailuresLeaveTheBandsUntextured)
     struct Case {
         const char *what;
         bool startGdiplus;
-        int kind; // 0 no file, 1 corrupt file, 2 a good file, 3 a 1 x 1 picture
+        int kind; // 0 no file, 1 corrupt file, 3 a 1 x 1 picture
     };
     const Case cases[] = {
         {"missing file", true, 0}, {"corrupt PNG", true, 1}, {"one pixel picture", true, 3}};
-    // A host that never started GDI+ cannot be shown here: Wine's GDI+ decodes
-    // without GdiplusStartup.
+    // A host that never started GDI+ cannot be shown here: Wine's GDI+
+    // decodes without GdiplusStartup (the file is loaded and textured), and
+    // the process then crashes inside GDI+ once its session has been shut
+    // down. On Windows GdipLoadImageFromFile refuses, as for a missing file.
     for (const Case &c : cases) {
         GdiplusSession writer = StartGdiplus();
-        if (c.kind == 2) WritePicture(TextureFile(), 64, 64, [](int, int) { return 0xFFFFFFFFu; });
         if (c.kind == 3) WritePicture(TextureFile(), 1, 1, [](int, int) { return 0xFFFFFFFFu; });
         StopGdiplus(writer);
         if (c.kind == 1) {
