@@ -10,10 +10,7 @@ quit=0
 [ "${1:-}" = "--quit-after-shot" ] && { quit=1; shift; }
 shot=$(realpath -m "${1:-$root/tessaro-screen.png}")
 
-"$root/scripts/setup.sh"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
-cmake --build "$build"
+BUILD_DIR=$build "$root/scripts/build.sh"
 
 bench=$build/wine-run
 trap '"$root/scripts/wine-bench.sh" stop "$bench"' EXIT

@@ -5,10 +5,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 
-"$root/scripts/setup.sh"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
-cmake --build "$build"
+BUILD_DIR=$build "$root/scripts/build.sh"
 
 bench=$build/wine
 trap '"$root/scripts/wine-bench.sh" stop "$bench"' EXIT

@@ -104,7 +104,7 @@ void StartMusic(const char *path);
 void StopMusic();
 void UpdateSpectrum();
 
-// spectrum.cpp
+// frequency_bands.cpp
 void ComputeSpectrum(const DecodedMusic *music, uint32_t frame, float spectrum[SPECTRUM_BANDS],
                      uint16_t *level1, uint16_t *level2);
 int StrongestBand(const float spectrum[SPECTRUM_BANDS]);
