@@ -350,3 +350,39 @@ TEST_F(WindowProc, OnlyTheDestroyIsKeptFromDefaultProcessing)
     EXPECT_EQ(MainWindowProc(MainWindow, WM_DESTROY, 0, 0), 0);
     EXPECT_TRUE(SameCalls({"DESTROY"}, EngineCommands()));
 }
+
+// With the engine already running, the messages that CreateWindowExA sends
+// itself discover it, before start-up holds the window's handle.
+TEST(FirstDiscovery, DuringCreationAnnouncesTheRealWindowOnceAndDocksToIt)
+{
+    ResetOutside();
+    const int insets[] = {8, 30, 8, 8}; // left, top, right, bottom
+    for (int k = 0; k < 4; ++k)
+        OutsideReturns["skGetSystemMetrics(" + std::to_string(27 + k) + ")"] = insets[k];
+    HWND engine = OpenEngineRecorder();
+    ASSERT_TRUE(engine);
+    MainWindow = 0;
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = MainWindowProc;
+    wc.hInstance = GetModuleHandleA(NULL);
+    wc.lpszClassName = "PROCTESTMAIN";
+    RegisterClassA(&wc);
+    HWND main = CreateWindowExA(0, "PROCTESTMAIN", "Tessaro", WS_POPUP, 100, 100, 800, 614, NULL, NULL,
+                                wc.hInstance, NULL);
+    ASSERT_TRUE(main);
+    SetWindowPos(main, NULL, 120, 110, 800, 614, SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(
+        SameCalls({"PARENT, " + std::to_string((unsigned long)(UINT_PTR)main) + ", 1010"}, EngineCommands()));
+    RECT r = {};
+    GetWindowRect(engine, &r);
+    EXPECT_EQ(r.left, 128);
+    EXPECT_EQ(r.top, 140);
+    EXPECT_EQ(r.right - r.left, 784);
+    EXPECT_EQ(r.bottom - r.top, 576);
+    DestroyWindow(main);
+    MainWindow = 0;
+    DestroyWindow(engine);
+    MSG msg;
+    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+}
