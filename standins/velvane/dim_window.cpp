@@ -1,7 +1,5 @@
 // skCreateDW and skDestroyDW: a dimming window laid over the owner while a
-// modal dialog is up, and skGetDWMregion. This skin keeps no companion region
-// window for the main window, so skGetDWMregion always answers 0 (none) and
-// the controller takes its own window as the Z-order anchor.
+// modal dialog is up.
 #include <windows.h>
 
 #include "skin.h"
@@ -57,11 +55,5 @@ int WINAPI skDestroyDW(int *dw)
     if (!IsDimWindow(dim)) return 0;
     DestroyWindow(dim);
     return 1;
-}
-
-HWND WINAPI skGetDWMregion(HWND window)
-{
-    (void)window;
-    return 0;
 }
 }

@@ -15,6 +15,7 @@
 #include <string.h>
 
 #include "common/bounded_text.h"
+#include "region_window.h"
 #include "skin.h"
 #include "velvane_exports.h"
 
@@ -241,18 +242,25 @@ static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPAR
         // Moves without repaint and the slide-in leave the frame unpainted otherwise.
         LRESULT r = DefSubclassProc(window, message, wParam, lParam);
         PaintFrame(window, flags);
+        if (message == WM_WINDOWPOSCHANGED) RegionFollowMain(window);
         return r;
     }
     case WM_ERASEBKGND: {
-        // The main window has no background brush of its own: the skin gives it one.
+        // The inner area is see-through: the region window or the engine's
+        // visual behind it shows there.
         RECT c;
         GetClientRect(window, &c);
-        FillColor((HDC)wParam, &c, Skin.controlColor);
+        FillColor((HDC)wParam, &c, SKIN_SEE_THROUGH);
         return 1;
     }
+    case WM_SHOWWINDOW: RegionMainShown(window, (int)wParam); break;
     case WM_SIZE:
+        RegionMainSized(window, (UINT)wParam);
+        RedrawWindow(window, 0, 0, RDW_FRAME | RDW_INVALIDATE);
+        break;
     case WM_ACTIVATE: RedrawWindow(window, 0, 0, RDW_FRAME | RDW_INVALIDATE); break;
     case WM_NCDESTROY:
+        EndRegionWindow(window);
         RemovePropA(window, FRAME_PRESSED_PROP);
         RemoveWindowSubclass(window, FrameProc, FRAME_SUBCLASS_ID);
         break;
@@ -271,5 +279,6 @@ extern "C" int WINAPI skSkinWindow(HWND window, const char *buttonLabels)
     SetWindowLongPtrA(window, GWL_STYLE, style & ~(LONG_PTR)(WS_CAPTION | WS_THICKFRAME));
     SetWindowPos(window, 0, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    StartRegionWindow(window);
     return 1;
 }

@@ -22,6 +22,10 @@ struct SkinValues {
 
 extern SkinValues Skin;
 
+// The colour key of a skinned main window: its inner area is painted in it
+// and shows what lies behind (no skin colour and hardly any picture uses it).
+const COLORREF SKIN_SEE_THROUGH = RGB(1, 0, 1);
+
 // Indices into SkinValues::insets.
 const int SKIN_LEFT = 0;
 const int SKIN_TOP = 1;

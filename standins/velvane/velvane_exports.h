@@ -8,8 +8,8 @@
 //   skGaugeGetPos, skGaugeSetPos       widgets.cpp
 //   skClockCtrl                        clock.cpp
 //   skSkinChildCtrl, skBorder          child_skin.cpp
-//   skCreateDW, skDestroyDW,
-//   skGetDWMregion                     dim_window.cpp (no region window: 0)
+//   skCreateDW, skDestroyDW            dim_window.cpp
+//   skGetDWMregion                     region_window.cpp (the see-through inner area)
 // Limits: the "Dock" and "Undock" caption labels make no button.
 #pragma once
 #include "controller/outside/velvane.h"

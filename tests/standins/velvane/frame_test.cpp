@@ -168,3 +168,150 @@ TEST(ToolTip, IsARealTooltipWithTheText)
     EXPECT_STREQ("Enable/disable visual plugin", text);
     DestroyWindow(w);
 }
+
+// Handles what is waiting, then lets the X server catch up.
+static void FlushEvents()
+{
+    for (int round = 0; round < 20; ++round) {
+        MSG msg;
+        while (PeekMessageA(&msg, 0, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        Sleep(25);
+    }
+}
+
+static COLORREF ScreenPixel(int x, int y)
+{
+    HDC screen = GetDC(0);
+    COLORREF c = GetPixel(screen, x, y);
+    ReleaseDC(0, screen);
+    return c;
+}
+
+static LRESULT CALLBACK SolidProc(HWND w, UINT m, WPARAM wp, LPARAM lp)
+{
+    if (m == WM_ERASEBKGND) {
+        RECT r;
+        GetClientRect(w, &r);
+        HBRUSH b = CreateSolidBrush((COLORREF)GetWindowLongPtrA(w, GWLP_USERDATA));
+        FillRect((HDC)wp, &r, b);
+        DeleteObject(b);
+        return 1;
+    }
+    return DefWindowProcA(w, m, wp, lp);
+}
+
+// A window (top-level, or child when parent is given) painted in one colour.
+static HWND Solid(HWND parent, COLORREF colour, int x, int y, int w, int h)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = SolidProc;
+    wc.hInstance = GetModuleHandleA(0);
+    wc.lpszClassName = "VELVANETESTSOLID";
+    RegisterClassA(&wc);
+    HWND s =
+        CreateWindowExA(parent ? 0 : WS_EX_NOACTIVATE, "VELVANETESTSOLID", 0,
+                        (parent ? WS_CHILD : WS_POPUP) | WS_VISIBLE, x, y, w, h, parent, 0, wc.hInstance, 0);
+    SetWindowLongPtrA(s, GWLP_USERDATA, (LONG_PTR)colour);
+    InvalidateRect(s, 0, TRUE);
+    return s;
+}
+
+TEST(Frame, TheInnerAreaIsSeeThroughWithTheRegionWindowBehindIt)
+{
+    ASSERT_EQ(1, LoadVelvane(&F));
+    ASSERT_TRUE(SetCurrentDirectoryA(TEST_STAGE_DIR));
+    ASSERT_NE(0, F.InitEngine("Corvel.sks", 0));
+    const COLORREF regionColour = RGB(0x1E, 0x26, 0x30), captionColour = RGB(0x27, 0x3A, 0x4E); // Corvel.sks
+    const COLORREF visual = RGB(0, 200, 0), control = RGB(200, 0, 0);
+    HWND w = MakeMain();
+    ASSERT_TRUE(w);
+    ASSERT_NE(0, F.SkinWindow(w, "Minimize|Maximize|Close"));
+    HWND child = Solid(w, control, 10, 10, 40, 40); // a control at screen 118, 140
+    ShowWindow(w, SW_SHOW);
+    FlushEvents();
+
+    HWND region = F.GetDWMregion(w);
+    ASSERT_TRUE(IsWindow(region));
+    EXPECT_TRUE(IsWindowVisible(region));
+    EXPECT_EQ(GetWindow(w, GW_HWNDNEXT), region) << "directly behind the main window";
+    EXPECT_EQ(GetWindow(region, GW_OWNER), (HWND)0) << "an owned window would stay in front";
+    RECT r;
+    GetWindowRect(region, &r);
+    EXPECT_EQ(r.left, 108);
+    EXPECT_EQ(r.top, 130);
+    EXPECT_EQ(r.right, 892);
+    EXPECT_EQ(r.bottom, 706);
+    COLORREF key = 0;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    EXPECT_TRUE(GetLayeredWindowAttributes(w, &key, &alpha, &flags));
+    EXPECT_TRUE(flags & LWA_COLORKEY);
+
+    // on screen: the region's colour in the inner area, the control and the caption solid
+    EXPECT_EQ(ScreenPixel(500, 400), regionColour);
+    EXPECT_EQ(ScreenPixel(130, 150), control);
+    EXPECT_EQ(ScreenPixel(300, 115), captionColour);
+
+    // the visual behind the main window, the region hidden: the visual shows
+    // in the inner area, and the frame and the control stay in front
+    HWND behind = Solid(0, visual, 100, 100, 800, 614);
+    ShowWindow(region, SW_HIDE);
+    SetWindowPos(behind, w, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(w, behind, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    FlushEvents();
+    EXPECT_EQ(ScreenPixel(500, 400), visual);
+    EXPECT_EQ(ScreenPixel(130, 150), control);
+    EXPECT_EQ(ScreenPixel(300, 115), captionColour);
+
+    // the region shown again as the controller does: it covers the visual and
+    // the main window stays in front of it
+    SetWindowPos(region, GetWindow(w, GW_HWNDNEXT), 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOOWNERZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    FlushEvents();
+    EXPECT_EQ(ScreenPixel(500, 400), regionColour);
+    EXPECT_EQ(ScreenPixel(130, 150), control);
+    DestroyWindow(behind);
+
+    // it follows moves, minimising and hiding, and ends with the main window
+    MoveWindow(w, 50, 60, 700, 500, TRUE);
+    GetWindowRect(region, &r);
+    EXPECT_EQ(r.left, 58);
+    EXPECT_EQ(r.top, 90);
+    EXPECT_EQ(r.right, 742);
+    EXPECT_EQ(r.bottom, 552);
+    ShowWindow(w, SW_MINIMIZE);
+    EXPECT_FALSE(IsWindowVisible(region));
+    ShowWindow(w, SW_RESTORE);
+    EXPECT_TRUE(IsWindowVisible(region));
+    ShowWindow(w, SW_HIDE);
+    EXPECT_FALSE(IsWindowVisible(region));
+    ShowWindow(w, SW_SHOW);
+    EXPECT_TRUE(IsWindowVisible(region));
+    DestroyWindow(child);
+    DestroyWindow(w);
+    EXPECT_FALSE(IsWindow(region));
+}
+
+TEST(Frame, AWindowSkinnedWhileShownStaysInFrontOfItsNewRegionWindow)
+{
+    ASSERT_EQ(1, LoadVelvane(&F));
+    ASSERT_TRUE(SetCurrentDirectoryA(TEST_STAGE_DIR));
+    ASSERT_NE(0, F.InitEngine("Corvel.sks", 0));
+    const COLORREF regionColour = RGB(0x1E, 0x26, 0x30), control = RGB(200, 0, 0);
+    HWND w = MakeMain();
+    ASSERT_TRUE(w);
+    Solid(w, control, 10, 10, 40, 40);
+    ShowWindow(w, SW_SHOW);
+    FlushEvents();
+    ASSERT_NE(0, F.SkinWindow(w, "Close"));
+    FlushEvents();
+    HWND region = F.GetDWMregion(w);
+    ASSERT_TRUE(region);
+    EXPECT_TRUE(IsWindowVisible(region));
+    EXPECT_EQ(GetWindow(w, GW_HWNDNEXT), region);
+    EXPECT_EQ(ScreenPixel(500, 400), regionColour);
+    EXPECT_EQ(ScreenPixel(130, 150), control);
+    DestroyWindow(w);
+}
