@@ -23,13 +23,27 @@ int StartGdiplus()
 enum { CHECKER_CELL = 12 };
 
 // Background colours: the skin-like gradient, and the checker board of the
-// transparent mode.
+// transparent mode where nothing can show through.
 static const ARGB SKIN_TOP = 0xFF2E3A4E, SKIN_BOTTOM = 0xFF0C0F16;
 static const ARGB CHECKER_DARK = 0xFF1C1C1C, CHECKER_LIGHT = 0xFF2C2C2C;
 static const int SHADOW_OFFSET = 3;
 static const float SHADOW_ALPHA = 0.45f;
 
-static void FillBackground(GpGraphics *g, int useBackground, int width, int height)
+// The colour key of the control's top-level window when that window is
+// layered with one: pixels in it show what lies behind the window.
+static int SeeThroughColour(HWND control, ARGB *colour)
+{
+    HWND root = GetAncestor(control, GA_ROOT);
+    COLORREF key = 0;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if (!root || !(GetWindowLongA(root, GWL_EXSTYLE) & WS_EX_LAYERED)) return 0;
+    if (!GetLayeredWindowAttributes(root, &key, &alpha, &flags) || !(flags & LWA_COLORKEY)) return 0;
+    *colour = 0xFF000000 | (GetRValue(key) << 16) | (GetGValue(key) << 8) | GetBValue(key);
+    return 1;
+}
+
+static void FillBackground(GpGraphics *g, HWND control, int useBackground, int width, int height)
 {
     if (useBackground) {
         GpRect all(0, 0, width, height);
@@ -39,6 +53,13 @@ static void FillBackground(GpGraphics *g, int useBackground, int width, int heig
             DllExports::GdipFillRectangleI(g, brush, 0, 0, width, height);
             DllExports::GdipDeleteBrush(brush);
         }
+        return;
+    }
+    // transparent: on a see-through (head-up) window the objects float over
+    // what lies behind it
+    ARGB seeThrough = 0;
+    if (SeeThroughColour(control, &seeThrough)) {
+        DllExports::GdipGraphicsClear(g, seeThrough);
         return;
     }
     DllExports::GdipGraphicsClear(g, CHECKER_DARK);
@@ -119,7 +140,7 @@ void PaintControl(HWND control, HDC target)
     if (DllExports::GdipCreateBitmapFromScan0(width, height, width * 4, PixelFormat32bppARGB, (BYTE *)bits,
                                               &canvas) == Ok &&
         DllExports::GdipGetImageGraphicsContext(canvas, &g) == Ok) {
-        FillBackground(g, s->useBackground, width, height);
+        FillBackground(g, control, s->useBackground, width, height);
         DllExports::GdipSetInterpolationMode(g, InterpolationModeBilinear);
         DllExports::GdipSetPixelOffsetMode(g, PixelOffsetModeHalf);
         for (PictureObject *o = NextObjectOf(control, 0); o; o = NextObjectOf(control, o))

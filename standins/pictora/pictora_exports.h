@@ -4,7 +4,8 @@
 //                 the control's picture size, mouse dragging of unlocked objects
 //   objects.cpp   drawing objects by id: draw/replace, scale, angle, anchor,
 //                 lock, visibility, parent, focus
-//   painting.cpp  GDI+ painting, double-buffered
+//   painting.cpp  GDI+ painting, double-buffered; the transparent background is
+//                 the top-level window's colour key when it has one
 //   crop.cpp      the crop rectangle (right mouse button rubber band)
 //   pictures.cpp  GDI+ decoding into 32-bit DIB sections, bitmap size, ARGB
 //   fit.cpp       ZI_Iconise

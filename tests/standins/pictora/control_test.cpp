@@ -149,6 +149,17 @@ TEST_F(PictoraControl, TheBackgroundSwitchChangesWhatIsBehindTheObjects)
     EXPECT_NE(skin.At(2, 2), plain.At(2, 2));
     EXPECT_EQ(0xFF0000u, skin.At(120, 60));
     EXPECT_EQ(0xFF0000u, plain.At(120, 60));
+
+    // on a see-through top-level window (layered with a colour key) the
+    // transparent mode paints the key, so that what lies behind shows
+    SetWindowLongA(host, GWL_EXSTYLE, GetWindowLongA(host, GWL_EXSTYLE) | WS_EX_LAYERED);
+    ASSERT_TRUE(SetLayeredWindowAttributes(host, RGB(1, 0, 1), 255, LWA_COLORKEY));
+    Snapshot seeThrough = PrintControl(control);
+    EXPECT_EQ(0x010001u, seeThrough.At(2, 2));
+    EXPECT_EQ(0x010001u, seeThrough.At(18, 235));
+    EXPECT_EQ(0xFF0000u, seeThrough.At(120, 60));
+    c.UseVelvanebackground(control, 1, 1);
+    EXPECT_EQ(skin.At(2, 2), PrintControl(control).At(2, 2)) << "the skin background stays solid";
 }
 
 TEST_F(PictoraControl, AnchorModesFollowAResizeOfTheControl)
