@@ -22,6 +22,7 @@ const size_t ENGINE_PATH_SIZE = 260 * 2;
 
 const UINT_PTR ENGINE_RENDER_TIMER = 1;
 const UINT ENGINE_RENDER_PERIOD_MS = 30;
+const UINT WM_ENGINE_CONTROLLER_TO_FRONT = WM_APP + 1; // posted once the window was shown
 const uint32_t ENGINE_BACK_COLOR = 0xFF000000;
 
 const int ENGINE_EXTRA_LEVEL = 0;

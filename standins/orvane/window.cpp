@@ -1,7 +1,8 @@
 // The engine window: the controller's command target and the visual's
 // surface. The controller shows, hides, moves and orders it; the engine only
 // draws into it and never changes its place or visibility itself, except
-// that a close request hides it.
+// that a close request hides it. Once shown, it keeps the controller (whose
+// inner area is see-through) in front of it.
 #include "engine_state.h"
 #include <windowsx.h>
 
@@ -61,6 +62,24 @@ static void OnClose(HWND window)
     NotifyVisualOff();
 }
 
+static void OnWindowPosChanged(HWND window, const WINDOWPOS *pos)
+{
+    if (pos->flags & SWP_SHOWWINDOW) PostMessageA(window, WM_ENGINE_CONTROLLER_TO_FRONT, 0, 0);
+}
+
+static void KeepControllerInFront(HWND window)
+{
+    HWND controller = Engine.controller;
+    if (!IsWindow(controller) || !IsWindowVisible(window)) return;
+    // Wine's X11 driver maps a window that is being shown at the top of the X
+    // stack, whatever its place in the Z order, and restacks only by raising:
+    // the controller is put behind and brought to the top again, which Wine
+    // carries out as a raise (on Windows the Z order is simply kept)
+    const UINT order = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+    SetWindowPos(controller, window, 0, 0, 0, 0, order);
+    SetWindowPos(controller, HWND_TOP, 0, 0, 0, 0, order);
+}
+
 static void OnDestroy(HWND window)
 {
     KillTimer(window, ENGINE_RENDER_TIMER);
@@ -77,8 +96,11 @@ static LRESULT CALLBACK EngineWindowProc(HWND window, UINT message, WPARAM wPara
         // every text is a command; the title stays, so the window stays findable
         if (lParam) RunCommand((const char *)lParam);
         return TRUE;
-    case WM_ERASEBKGND:
-        return 1; // OpenGL paints the whole client area
+    case WM_ERASEBKGND: return 1; // OpenGL paints the whole client area
+    case WM_WINDOWPOSCHANGED: OnWindowPosChanged(window, (const WINDOWPOS *)lParam); break;
+    case WM_ENGINE_CONTROLLER_TO_FRONT:
+        KeepControllerInFront(window);
+        return 0;
         HANDLE_MSG(window, WM_CREATE, OnCreate);
         HANDLE_MSG(window, WM_TIMER, OnTimer);
         HANDLE_MSG(window, WM_SIZE, OnSize);
