@@ -283,7 +283,8 @@ TEST_F(Startup, StartsTheEngineWithThePluginSlidesToTheCentreAndAnnouncesItselfO
     // the skin keeps its region window behind the main window's see-through inner area
     HWND region = TopWindowOf(p.dwProcessId, "VelvaneRegionWindow");
     EXPECT_TRUE(region);
-    EXPECT_EQ(ShownWindows, (std::set<HWND>{main, region})) << "the watch sees these two windows, and only them";
+    EXPECT_EQ(ShownWindows, (std::set<HWND>{main, region}))
+        << "the watch sees these two windows, and only them";
 
     // the plug-in path goes unquoted although the folder has blanks; the
     // engine works in the program folder, not in Tessaro's
