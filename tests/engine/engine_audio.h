@@ -17,7 +17,10 @@ inline std::string EngineWorkPath(const std::string &name)
 }
 
 // A tone that lies exactly on band `band` of a 512-point transform at `rate`.
-inline double BandFrequency(int band, uint32_t rate) { return band * (double)rate / 512; }
+inline double BandFrequency(int band, uint32_t rate)
+{
+    return band * (double)rate / 512;
+}
 
 // Writes a 16-bit PCM WAV; channel c carries amplitude[c] * sine.
 inline bool WriteSineWave(const std::string &path, uint32_t rate, int channels, const double *amplitude,
@@ -27,8 +30,8 @@ inline bool WriteSineWave(const std::string &path, uint32_t rate, int channels, 
     std::vector<int16_t> data((size_t)frames * channels);
     for (uint32_t i = 0; i < frames; ++i)
         for (int c = 0; c < channels; ++c)
-            data[(size_t)i * channels + c] =
-                (int16_t)lround(32767 * amplitude[c] * sin(2 * 3.14159265358979323846 * frequency * i / rate));
+            data[(size_t)i * channels + c] = (int16_t)lround(
+                32767 * amplitude[c] * sin(2 * 3.14159265358979323846 * frequency * i / rate));
     uint32_t dataBytes = (uint32_t)(data.size() * 2);
     FILE *f = fopen(path.c_str(), "wb");
     if (!f) return false;

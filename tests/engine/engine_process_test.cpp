@@ -33,7 +33,8 @@ template <class Done> static bool PumpUntil(Done done, DWORD boundMs = 20000)
     while (!done()) {
         if (GetTickCount() - start > boundMs) return false;
         MSG msg;
-        while (PeekMessageA(&msg, 0, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        while (PeekMessageA(&msg, 0, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
         Sleep(10);
     }
     return true;
@@ -43,16 +44,27 @@ template <class Done> static bool PumpUntil(Done done, DWORD boundMs = 20000)
 static bool SendCommand(const std::string &text)
 {
     DWORD_PTR result = 0;
-    return SendMessageTimeoutA(Session.engine, WM_SETTEXT, 0, (LPARAM)text.c_str(), SMTO_NORMAL, 30000, &result) != 0;
+    return SendMessageTimeoutA(Session.engine, WM_SETTEXT, 0, (LPARAM)text.c_str(), SMTO_NORMAL, 30000,
+                               &result) != 0;
 }
 
-static LONG Diagnostic(int offset) { return GetWindowLongA(Session.engine, offset); }
-static LONG_PTR FramesRendered() { return GetWindowLongPtrA(Session.engine, GWLP_USERDATA); }
+static LONG Diagnostic(int offset)
+{
+    return GetWindowLongA(Session.engine, offset);
+}
+static LONG_PTR FramesRendered()
+{
+    return GetWindowLongPtrA(Session.engine, GWLP_USERDATA);
+}
 
-static std::string PluginPath() { return StagePath("VumoPlugin\\Vortiq.dll"); }
+static std::string PluginPath()
+{
+    return StagePath("VumoPlugin\\Vortiq.dll");
+}
 
-class EngineProcess : public ::testing::Test {
-protected:
+class EngineProcess : public ::testing::Test
+{
+  protected:
     static void SetUpTestSuite()
     {
         Session.notifyMessage = RegisterWindowMessageA("Orvanenotification");
@@ -61,8 +73,8 @@ protected:
         wc.hInstance = GetModuleHandleA(0);
         wc.lpszClassName = "ENGINETESTCONTROLLER";
         RegisterClassA(&wc);
-        Session.controller = CreateWindowExA(0, wc.lpszClassName, "controller", WS_POPUP, 0, 0, 10, 10, 0, 0,
-                                         wc.hInstance, 0);
+        Session.controller =
+            CreateWindowExA(0, wc.lpszClassName, "controller", WS_POPUP, 0, 0, 10, 10, 0, 0, wc.hInstance, 0);
         // started as the controller starts it: the plug-in path unquoted
         std::string program = StagePath("Orvane.exe");
         std::string line = "\"" + program + "\" " + PluginPath();
@@ -75,13 +87,15 @@ protected:
         if (!CreateProcessA(program.c_str(), buffer.data(), 0, 0, FALSE, 0, 0, StagePath("").c_str(), &si,
                             &Session.process))
             return;
-        PumpUntil([] {
-            HWND w = FindWindowA("ORVANEHOST", "ORVANEHOST");
-            DWORD pid = 0;
-            if (w) GetWindowThreadProcessId(w, &pid);
-            if (w && pid == Session.process.dwProcessId) Session.engine = w;
-            return Session.engine != 0;
-        }, 60000);
+        PumpUntil(
+            [] {
+                HWND w = FindWindowA("ORVANEHOST", "ORVANEHOST");
+                DWORD pid = 0;
+                if (w) GetWindowThreadProcessId(w, &pid);
+                if (w && pid == Session.process.dwProcessId) Session.engine = w;
+                return Session.engine != 0;
+            },
+            60000);
         // a first command is answered only once start-up (the plug-in load) is over
         if (Session.engine) SendCommand("");
     }
@@ -96,7 +110,10 @@ protected:
         if (Session.process.hThread) CloseHandle(Session.process.hThread);
         DestroyWindow(Session.controller);
     }
-    void SetUp() override { ASSERT_NE(Session.engine, nullptr) << "no ORVANEHOST window of the started engine"; }
+    void SetUp() override
+    {
+        ASSERT_NE(Session.engine, nullptr) << "no ORVANEHOST window of the started engine";
+    }
 };
 
 TEST_F(EngineProcess, WindowIsHiddenAndHoldsThePluginOfTheCommandLine)

@@ -12,8 +12,8 @@ static std::vector<int16_t> Sine(uint32_t rate, int channels, const double *ampl
     std::vector<int16_t> pcm((size_t)frames * channels);
     for (uint32_t i = 0; i < frames; ++i)
         for (int c = 0; c < channels; ++c)
-            pcm[(size_t)i * channels + c] =
-                (int16_t)lround(32767 * amplitude[c] * sin(2 * 3.14159265358979323846 * frequency * i / rate));
+            pcm[(size_t)i * channels + c] = (int16_t)lround(
+                32767 * amplitude[c] * sin(2 * 3.14159265358979323846 * frequency * i / rate));
     return pcm;
 }
 
@@ -28,7 +28,7 @@ TEST(EngineSpectrum, SinePeaksInItsBandWithItsAmplitudeAndLevels)
     };
     const Case cases[] = {
         {44100, 1, {0.5, 0}, 20, 0},     {22050, 1, {0.9, 0}, 40, 1000}, {8000, 2, {0.25, 0.25}, 3, 0},
-        {48000, 2, {0.8, 0.2}, 100, 77}, {44100, 1, {1.0, 0}, 255, 0},    {11025, 2, {0.0, 0.6}, 128, 5},
+        {48000, 2, {0.8, 0.2}, 100, 77}, {44100, 1, {1.0, 0}, 255, 0},   {11025, 2, {0.0, 0.6}, 128, 5},
     };
     for (const Case &c : cases) {
         std::vector<int16_t> pcm = Sine(c.rate, c.channels, c.amplitude, BandFrequency(c.band, c.rate), 4096);
@@ -66,11 +66,13 @@ TEST(EngineSpectrum, NoMusicSilenceAndPastTheEndGiveSilence)
     };
     for (const Case &c : cases) {
         float spectrum[SPECTRUM_BANDS];
-        for (float &v : spectrum) v = 9;
+        for (float &v : spectrum)
+            v = 9;
         uint16_t level1 = 9, level2 = 9;
         ComputeSpectrum(&c.music, c.frame, spectrum, &level1, &level2);
         float largest = 0;
-        for (float v : spectrum) largest = fmaxf(largest, v);
+        for (float v : spectrum)
+            largest = fmaxf(largest, v);
         EXPECT_EQ(largest, 0.0f) << c.what;
         EXPECT_EQ(level1, 0) << c.what;
         EXPECT_EQ(level2, 0) << c.what;
