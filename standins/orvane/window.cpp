@@ -5,6 +5,7 @@
 // inner area is see-through) in front of it.
 #include "engine_state.h"
 #include <windowsx.h>
+#include "common/window_order.h"
 
 void PublishDiagnostics()
 {
@@ -69,15 +70,7 @@ static void OnWindowPosChanged(HWND window, const WINDOWPOS *pos)
 
 static void KeepControllerInFront(HWND window)
 {
-    HWND controller = Engine.controller;
-    if (!IsWindow(controller) || !IsWindowVisible(window)) return;
-    // Wine's X11 driver maps a window that is being shown at the top of the X
-    // stack, whatever its place in the Z order, and restacks only by raising:
-    // the controller is put behind and brought to the top again, which Wine
-    // carries out as a raise (on Windows the Z order is simply kept)
-    const UINT order = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
-    SetWindowPos(controller, window, 0, 0, 0, 0, order);
-    SetWindowPos(controller, HWND_TOP, 0, 0, 0, 0, order);
+    if (IsWindowVisible(window)) KeepInFront(Engine.controller, window);
 }
 
 static void OnDestroy(HWND window)

@@ -115,25 +115,17 @@ static LRESULT CALLBACK ClockProc(HWND w, UINT message, WPARAM wParam, LPARAM lP
     return DefWindowProcA(w, message, wParam, lParam);
 }
 
-static HINSTANCE ClockModule()
-{
-    HMODULE m = 0;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       (LPCSTR)&ClockModule, &m);
-    return m;
-}
-
 extern "C" HWND WINAPI skClockCtrl(HWND parent, const char *image, int x, int y, int width, int height,
                                    int id, int argb1, int argb2, int flags)
 {
     (void)flags;
     if (!IsWindow(parent)) return 0;
     WNDCLASSEXA wc;
-    if (!GetClassInfoExA(ClockModule(), CLOCK_CLASS, &wc)) {
+    if (!GetClassInfoExA(SkinModule(), CLOCK_CLASS, &wc)) {
         ZeroMemory(&wc, sizeof wc);
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = ClockProc;
-        wc.hInstance = ClockModule();
+        wc.hInstance = SkinModule();
         wc.hCursor = LoadCursorA(0, IDC_ARROW);
         wc.lpszClassName = CLOCK_CLASS;
         if (!RegisterClassExA(&wc)) return 0;
@@ -161,7 +153,7 @@ extern "C" HWND WINAPI skClockCtrl(HWND parent, const char *image, int x, int y,
     if (width > 0) w = width;
     if (height > 0) h = height;
     HWND clock = CreateWindowExA(0, CLOCK_CLASS, 0, WS_CHILD | WS_VISIBLE, x, y, w, h, parent,
-                                 (HMENU)(INT_PTR)id, ClockModule(), 0);
+                                 (HMENU)(INT_PTR)id, SkinModule(), 0);
     if (!clock) {
         if (c->strip) DeleteObject(c->strip);
         HeapFree(GetProcessHeap(), 0, c);

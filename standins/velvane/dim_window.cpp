@@ -8,14 +8,6 @@
 const char DIM_CLASS[] = "VelvaneDimWindow";
 const BYTE DIM_ALPHA = 110;
 
-static HINSTANCE DimModule()
-{
-    HMODULE m = 0;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       (LPCSTR)&DimModule, &m);
-    return m;
-}
-
 static int IsDimWindow(HWND w)
 {
     char cls[32] = {0};
@@ -27,11 +19,11 @@ int WINAPI skCreateDW(HWND window)
 {
     if (!IsWindow(window) || IsIconic(window)) return 0;
     WNDCLASSEXA wc;
-    if (!GetClassInfoExA(DimModule(), DIM_CLASS, &wc)) {
+    if (!GetClassInfoExA(SkinModule(), DIM_CLASS, &wc)) {
         ZeroMemory(&wc, sizeof wc);
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = DimModule();
+        wc.hInstance = SkinModule();
         wc.hbrBackground = (HBRUSH)GetStockObject(BLACK_BRUSH);
         wc.lpszClassName = DIM_CLASS;
         if (!RegisterClassExA(&wc)) return 0;
@@ -39,7 +31,7 @@ int WINAPI skCreateDW(HWND window)
     RECT r;
     GetWindowRect(window, &r);
     HWND dim = CreateWindowExA(WS_EX_LAYERED | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, DIM_CLASS, 0, WS_POPUP,
-                               r.left, r.top, r.right - r.left, r.bottom - r.top, window, 0, DimModule(), 0);
+                               r.left, r.top, r.right - r.left, r.bottom - r.top, window, 0, SkinModule(), 0);
     if (!dim) return 0;
     SetLayeredWindowAttributes(dim, 0, DIM_ALPHA, LWA_ALPHA);
     ShowWindow(dim, SW_SHOWNOACTIVATE);

@@ -7,6 +7,7 @@
 // visual lies behind, and shows it again afterwards (skGetDWMregion).
 #include <windows.h>
 
+#include "common/window_order.h"
 #include "region_window.h"
 #include "skin.h"
 #include "velvane_exports.h"
@@ -17,28 +18,6 @@ const char REGION_RESTORE_PROP[] = "VelvaneRegionRestore"; // hidden by a minimi
 const UINT REGION_FOLLOW = SWP_NOACTIVATE | SWP_NOOWNERZORDER;
 
 static int KeepingInFront; // the main window's own re-ordering is under way: not followed
-
-static HINSTANCE RegionModule()
-{
-    HMODULE m = 0;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       (LPCSTR)&RegionModule, &m);
-    return m;
-}
-
-static void KeepInFront(HWND front, HWND behind)
-{
-    if (!IsWindow(front) || !IsWindow(behind)) return;
-    // Wine's X11 driver maps a window that is being shown at the top of the X
-    // stack, whatever its place in the Z order, and restacks only by raising:
-    // the front window is put behind and brought to the top again, which
-    // Wine carries out as a raise (on Windows the Z order is simply kept)
-    const UINT order = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
-    ++KeepingInFront;
-    SetWindowPos(front, behind, 0, 0, 0, 0, order);
-    SetWindowPos(front, HWND_TOP, 0, 0, 0, 0, order);
-    --KeepingInFront;
-}
 
 static LRESULT CALLBACK RegionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -79,11 +58,11 @@ int StartRegionWindow(HWND main)
 {
     if (RegionWindowOf(main)) return 1;
     WNDCLASSEXA wc;
-    if (!GetClassInfoExA(RegionModule(), REGION_CLASS, &wc)) {
+    if (!GetClassInfoExA(SkinModule(), REGION_CLASS, &wc)) {
         ZeroMemory(&wc, sizeof wc);
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = RegionProc;
-        wc.hInstance = RegionModule();
+        wc.hInstance = SkinModule();
         wc.lpszClassName = REGION_CLASS;
         if (!RegisterClassExA(&wc)) return 0;
     }
@@ -92,7 +71,7 @@ int StartRegionWindow(HWND main)
     RECT r = InnerArea(main);
     HWND region =
         CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, REGION_CLASS, 0, WS_POPUP | WS_DISABLED, r.left,
-                        r.top, r.right - r.left, r.bottom - r.top, 0, 0, RegionModule(), 0);
+                        r.top, r.right - r.left, r.bottom - r.top, 0, 0, SkinModule(), 0);
     if (!region) return 0;
     SetWindowLongPtrA(region, GWLP_USERDATA, (LONG_PTR)main);
     SetPropA(main, REGION_PROP, region);
@@ -101,7 +80,10 @@ int StartRegionWindow(HWND main)
     SetLayeredWindowAttributes(main, SKIN_SEE_THROUGH, 255, LWA_COLORKEY);
     if (IsWindowVisible(main)) {
         ShowWindow(region, SW_SHOWNOACTIVATE);
+        // the following below is held back while the main window re-orders itself
+        ++KeepingInFront;
         KeepInFront(main, region);
+        --KeepingInFront;
     }
     return 1;
 }
@@ -114,16 +96,20 @@ void RegionFollowMain(HWND main)
     SetWindowPos(region, main, r.left, r.top, r.right - r.left, r.bottom - r.top, REGION_FOLLOW);
 }
 
+static void ShowBehindMain(HWND main, HWND region)
+{
+    RegionFollowMain(main);
+    ShowWindow(region, SW_SHOWNOACTIVATE);
+}
+
 void RegionMainShown(HWND main, int shown)
 {
     HWND region = RegionWindowOf(main);
     if (!region) return;
-    if (shown) {
-        RegionFollowMain(main);
-        ShowWindow(region, SW_SHOWNOACTIVATE);
-    } else {
+    if (shown)
+        ShowBehindMain(main, region);
+    else
         ShowWindow(region, SW_HIDE);
-    }
 }
 
 void RegionMainSized(HWND main, UINT kind)
@@ -136,8 +122,7 @@ void RegionMainSized(HWND main, UINT kind)
             ShowWindow(region, SW_HIDE);
         }
     } else if (RemovePropA(main, REGION_RESTORE_PROP)) {
-        RegionFollowMain(main);
-        ShowWindow(region, SW_SHOWNOACTIVATE);
+        ShowBehindMain(main, region);
     }
 }
 

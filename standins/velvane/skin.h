@@ -22,6 +22,9 @@ struct SkinValues {
 
 extern SkinValues Skin;
 
+// VELVANE.DLL's own module handle: the instance of its window classes.
+HINSTANCE SkinModule();
+
 // The colour key of a skinned main window: its inner area is painted in it
 // and shows what lies behind (no skin colour and hardly any picture uses it).
 const COLORREF SKIN_SEE_THROUGH = RGB(1, 0, 1);

@@ -217,3 +217,11 @@ int WINAPI skGetSystemMetrics(int index)
     return GetSystemMetrics(index);
 }
 }
+
+HINSTANCE SkinModule()
+{
+    HMODULE m = 0;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       (LPCSTR)&SkinModule, &m);
+    return m;
+}

@@ -199,22 +199,14 @@ static LRESULT CALLBACK KnobProc(HWND w, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcA(w, message, wParam, lParam);
 }
 
-static HINSTANCE ThisModule()
-{
-    HMODULE m = 0;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       (LPCSTR)&ThisModule, &m);
-    return m;
-}
-
 static int RegisterWidgetClass(const char *name, WNDPROC proc)
 {
     WNDCLASSEXA wc;
-    if (GetClassInfoExA(ThisModule(), name, &wc)) return 1;
+    if (GetClassInfoExA(SkinModule(), name, &wc)) return 1;
     ZeroMemory(&wc, sizeof wc);
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = proc;
-    wc.hInstance = ThisModule();
+    wc.hInstance = SkinModule();
     wc.hCursor = LoadCursorA(0, IDC_HAND);
     wc.lpszClassName = name;
     return RegisterClassExA(&wc) != 0;
@@ -236,7 +228,7 @@ static HWND CreateWidget(const char *cls, WNDPROC proc, HWND parent, const char 
         h = horizontal ? g->pictureHeight : g->pictureHeight / g->frames;
     }
     HWND hw = CreateWindowExA(0, cls, 0, WS_CHILD | WS_VISIBLE | WS_TABSTOP, x, y, w, h, parent,
-                              (HMENU)(INT_PTR)id, ThisModule(), 0);
+                              (HMENU)(INT_PTR)id, SkinModule(), 0);
     if (!hw) {
         if (g->picture) DeleteObject(g->picture);
         HeapFree(GetProcessHeap(), 0, g);

@@ -20,6 +20,20 @@ static const char PICTURE[] = "C:\\Pictures\\sea.png";
 
 enum Focus { ON_IMAGE, ON_MAIN, UNCHANGED };
 
+// A main window at (100, 100), 800 x 614, run by the controller's procedure,
+// which takes MainWindow from the window's first message.
+static HWND OpenProcMainWindow(DWORD style)
+{
+    MainWindow = 0;
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = MainWindowProc;
+    wc.hInstance = GetModuleHandleA(NULL);
+    wc.lpszClassName = "PROCTESTMAIN";
+    RegisterClassA(&wc);
+    return CreateWindowExA(0, "PROCTESTMAIN", "Tessaro", style, 100, 100, 800, 614, NULL, NULL, wc.hInstance,
+                           NULL);
+}
+
 struct Step {
     const char *action;
     std::function<void()> act;
@@ -46,15 +60,7 @@ class WindowProc : public ::testing::Test
         INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES};
         ASSERT_TRUE(InitCommonControlsEx(&icc));
 
-        // the procedure takes the main window from its first message
-        MainWindow = 0;
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = MainWindowProc;
-        wc.hInstance = GetModuleHandleA(NULL);
-        wc.lpszClassName = "PROCTESTMAIN";
-        RegisterClassA(&wc);
-        HWND main = CreateWindowExA(0, "PROCTESTMAIN", "Tessaro", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
-                                    100, 100, 800, 614, NULL, NULL, wc.hInstance, NULL);
+        HWND main = OpenProcMainWindow(WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN);
         ASSERT_TRUE(main);
         ASSERT_EQ(MainWindow, main);
 
@@ -361,14 +367,7 @@ TEST(FirstDiscovery, DuringCreationAnnouncesTheRealWindowOnceAndDocksToIt)
         OutsideReturns["skGetSystemMetrics(" + std::to_string(27 + k) + ")"] = insets[k];
     HWND engine = OpenEngineRecorder();
     ASSERT_TRUE(engine);
-    MainWindow = 0;
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = MainWindowProc;
-    wc.hInstance = GetModuleHandleA(NULL);
-    wc.lpszClassName = "PROCTESTMAIN";
-    RegisterClassA(&wc);
-    HWND main = CreateWindowExA(0, "PROCTESTMAIN", "Tessaro", WS_POPUP, 100, 100, 800, 614, NULL, NULL,
-                                wc.hInstance, NULL);
+    HWND main = OpenProcMainWindow(WS_POPUP);
     ASSERT_TRUE(main);
     SetWindowPos(main, NULL, 120, 110, 800, 614, SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_TRUE(
